@@ -1,0 +1,16 @@
+// The viewer's settings file: placement, language, toolbar skin, Unicode conversion.
+#pragma once
+
+#include <string>
+
+namespace lp {
+
+// Writes the settings of one installation and returns the settings file the viewer will use.
+std::wstring WriteViewerSettings(const std::wstring& installFolder, std::wstring iniFolder,
+                                 int silent);
+
+// Converts an 8-bit settings file to UTF-16LE with its header. Returns 1 when there was nothing
+// to do or the converted file replaced the old one, 0 when the replacement failed.
+int ConvertSettingsToUnicode(const std::wstring& path);
+
+}  // namespace lp
