@@ -15,12 +15,17 @@ int GetDefaultInstallFolder(std::wstring& folder) {
     return 1;
 }
 
-int QueryFileVersion(const std::wstring&, std::wstring&, std::wstring*) { return 0; }
+int QueryFileVersion(const std::wstring&, std::wstring&, std::wstring*) {
+    return 0;
+}
 
-int GetWindowsGeneration() { return 10; }
+int GetWindowsGeneration() {
+    return 10;
+}
 
 int GetCachedWindowsGeneration() {
-    if (CachedWindowsGeneration == 0) CachedWindowsGeneration = GetWindowsGeneration();
+    if (CachedWindowsGeneration == 0)
+        CachedWindowsGeneration = GetWindowsGeneration();
     return CachedWindowsGeneration;
 }
 

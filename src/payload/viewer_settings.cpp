@@ -7,6 +7,8 @@ std::wstring WriteViewerSettings(const std::wstring& installFolder, std::wstring
     return installFolder + L"lumpix32.ini";
 }
 
-int ConvertSettingsToUnicode(const std::wstring&) { return 1; }
+int ConvertSettingsToUnicode(const std::wstring&) {
+    return 1;
+}
 
 }  // namespace lp
