@@ -13,6 +13,8 @@ enum class InstallOutcome : int {
     kFolderNotCreated = 11,  // target folder cannot be created or entered (message 11)
 };
 
-inline int ExitCodeOf(InstallOutcome outcome) { return static_cast<int>(outcome); }
+inline int ExitCodeOf(InstallOutcome outcome) {
+    return static_cast<int>(outcome);
+}
 
 }  // namespace lp

@@ -1,4 +1,15 @@
-// Entry point of the setup program.
+// Entry point of the setup program: runs the application object and reports its exit code.
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "app/the_app.h"
+
+namespace {
+
+lp::TheApp theApp;
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    theApp.InitInstance();
+    return theApp.exitCode();
+}

@@ -12,7 +12,8 @@ void TrimSpaces(std::wstring& text) {
 }
 
 void AppendBackslash(std::wstring& path) {
-    if (!path.empty() && path.size() <= kMaxPath - 2 && path.back() != L'\\') path.push_back(L'\\');
+    if (!path.empty() && path.size() <= kMaxPath - 2 && path.back() != L'\\')
+        path.push_back(L'\\');
 }
 
 }  // namespace lp

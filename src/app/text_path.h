@@ -6,8 +6,8 @@
 
 namespace lp {
 
-constexpr std::size_t kMaxPath = 260;      // MAX_PATH, terminator included
-constexpr std::size_t kWorkBuffer = 520;   // working copies, terminator included
+constexpr std::size_t kMaxPath = 260;     // MAX_PATH, terminator included
+constexpr std::size_t kWorkBuffer = 520;  // working copies, terminator included
 
 // Removes trailing blanks (U+0020 only); removes leading blanks only from a text shorter than
 // 260 characters.

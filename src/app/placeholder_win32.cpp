@@ -1,2 +1,0 @@
-// Temporary Win32 translation unit until the Win32 layer lands.
-#include <windows.h>
