@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace lp {
@@ -18,6 +19,12 @@ inline bool FitsInstallFolderLimit(std::wstring_view folder) {
 
 inline bool FitsIniFolderLimit(std::wstring_view folder) {
     return folder.size() <= kMaxIniFolder;
+}
+
+// The settings folder an installation uses: an over-long one is dropped rather than cut, so the
+// settings land beside the viewer (the rule for an empty folder) and never in a truncated folder.
+inline std::wstring IniFolderWithinLimit(const std::wstring& folder) {
+    return FitsIniFolderLimit(folder) ? folder : std::wstring();
 }
 
 }  // namespace lp

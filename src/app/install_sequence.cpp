@@ -74,9 +74,8 @@ InstallOutcome RunInstall(const InstallOptions& options) {
                        mayReplace ? 0 : 1) != 0)
         return ReportFailure(options, InstallOutcome::kExtractionFailed, folder);
 
-    const std::wstring iniFolder = FitsIniFolderLimit(options.iniFolder) ? options.iniFolder : L"";
-    const std::wstring settingsPath =
-        WriteViewerSettings(options.installFolder, iniFolder, options.silent);
+    const std::wstring settingsPath = WriteViewerSettings(
+        options.installFolder, IniFolderWithinLimit(options.iniFolder), options.silent);
     const int confirmed = ConfirmAssociations(options);
     IntegrateWithShell(confirmed, options.associationsRequested, options.installFolder,
                        options.createStartMenuGroup, options.createDesktopShortcut,

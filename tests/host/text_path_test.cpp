@@ -61,6 +61,9 @@ TEST(InstallLimits, FolderFitsWith258OrWith259EndingInBackslash) {
     EXPECT_FALSE(FitsInstallFolderLimit(std::wstring(259, L'a') + L"\\"));
     EXPECT_TRUE(FitsIniFolderLimit(std::wstring(259, L'a')));
     EXPECT_FALSE(FitsIniFolderLimit(std::wstring(260, L'a')));
+    EXPECT_EQ(IniFolderWithinLimit(L"%APPDATA%\\Lumapixel"), L"%APPDATA%\\Lumapixel");
+    EXPECT_EQ(IniFolderWithinLimit(std::wstring(259, L'a')), std::wstring(259, L'a'));
+    EXPECT_EQ(IniFolderWithinLimit(std::wstring(260, L'a')), L"");
 }
 
 }  // namespace
