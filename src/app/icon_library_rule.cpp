@@ -60,8 +60,11 @@ bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
 }  // namespace
 
 int VersionThousandths(std::wstring_view versionText) {
-    const float single = static_cast<float>(ReadDecimal(versionText));
-    const float thousandths = single * 1000.0f;
+    // Stored through volatile floats so that the 32-bit build, whose x87 unit computes with
+    // excess precision, rounds to single precision at each step as the 64-bit build does
+    // (otherwise "4.29" truncates to 4289 there).
+    volatile float single = static_cast<float>(ReadDecimal(versionText));
+    volatile float thousandths = single * 1000.0f;
     return ClampToInt(thousandths);
 }
 
