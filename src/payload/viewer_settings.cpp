@@ -3,9 +3,8 @@
 
 #include <windows.h>
 
-#include "app/text_path.h"
+#include "app/directory_path.h"
 #include "framework/unique_handle.h"
-#include "payload/entry_files.h"
 #include "payload/environment_probes.h"
 #include "payload/settings_plan.h"
 
@@ -29,13 +28,9 @@ std::optional<std::wstring> LookupEnvironment(const std::wstring& name) {
     return value;
 }
 
-// Creates the settings folder with every missing parent and gives it its closing backslash.
-void MakeSettingsFolder(std::wstring& folder) {
-    TrimSpaces(folder);
-    AppendBackslash(folder);
-    if (!folder.empty())
-        CreateFolderChain(folder.substr(0, folder.size() - 1));
-}
+// Creates the settings folder with every missing parent and gives it its closing backslash;
+// whether it could be created is not checked, the profile writes simply fail then.
+void MakeSettingsFolder(std::wstring& folder) { CreateDirectoryPath(folder); }
 
 std::wstring ReadProfileString(const std::wstring& file, const wchar_t* section,
                                const wchar_t* key) {
