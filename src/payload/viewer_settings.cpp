@@ -30,7 +30,9 @@ std::optional<std::wstring> LookupEnvironment(const std::wstring& name) {
 
 // Creates the settings folder with every missing parent and gives it its closing backslash;
 // whether it could be created is not checked, the profile writes simply fail then.
-void MakeSettingsFolder(std::wstring& folder) { CreateDirectoryPath(folder); }
+void MakeSettingsFolder(std::wstring& folder) {
+    CreateDirectoryPath(folder);
+}
 
 std::wstring ReadProfileString(const std::wstring& file, const wchar_t* section,
                                const wchar_t* key) {
