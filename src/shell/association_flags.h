@@ -14,16 +14,19 @@ public:
     static constexpr std::size_t kImagesOnlyRows = 49;
 
     void Set(std::size_t row) {
-        if (row < kEntries) entries_[row] = 1;
+        if (row < kEntries)
+            entries_[row] = 1;
     }
     void SelectImagesOnly() {
-        for (std::size_t i = 0; i < kImagesOnlyRows; ++i) entries_[i] = 1;
+        for (std::size_t i = 0; i < kImagesOnlyRows; ++i)
+            entries_[i] = 1;
     }
     void SelectAll() { entries_.fill(1); }
     bool IsSet(std::size_t row) const { return row < kEntries && entries_[row] != 0; }
     bool Any() const {
         for (std::int32_t e : entries_)
-            if (e != 0) return true;
+            if (e != 0)
+                return true;
         return false;
     }
     std::int32_t& operator[](std::size_t row) { return entries_.at(row); }

@@ -14,24 +14,11 @@ TEST(VersionThousandths, ReadsDecimalsInSinglePrecision) {
         int thousandths;
     };
     const Case cases[] = {
-        {L"4.30", 4300},
-        {L"4.29", 4290},
-        {L"4.40", 4400},
-        {L"4.3", 4300},
-        {L"4.66", 4660},
-        {L"0.001", 1},
-        {L"4.30beta", 4300},
-        {L"  4.31", 4310},
-        {L"", 0},
-        {L"abc", 0},
-        {L".", 0},
-        {L"-1.5", -1500},
-        {L"4,30", 4000},
-        {L"1e40", INT_MAX},
-        {L"-1e40", INT_MIN},
-        {L"inf", INT_MAX},
-        {L"nan", 0},
-        {L"4.295", 4295},
+        {L"4.30", 4300}, {L"4.29", 4290},    {L"4.40", 4400},     {L"4.3", 4300},
+        {L"4.66", 4660}, {L"0.001", 1},      {L"4.30beta", 4300}, {L"  4.31", 4310},
+        {L"", 0},        {L"abc", 0},        {L".", 0},           {L"-1.5", -1500},
+        {L"4,30", 4000}, {L"1e40", INT_MAX}, {L"-1e40", INT_MIN}, {L"inf", INT_MAX},
+        {L"nan", 0},     {L"4.295", 4295},
     };
     for (const Case& c : cases)
         EXPECT_EQ(VersionThousandths(c.text), c.thousandths) << c.text;

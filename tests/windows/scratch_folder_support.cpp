@@ -15,7 +15,8 @@ void RemoveTree(const std::wstring& folder) {  // folder ends in a backslash
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
+            if (name == L"." || name == L"..")
+                continue;
             const std::wstring full = folder + name;
             SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -35,7 +36,8 @@ ScratchFolder::ScratchFolder() {
     wchar_t temp[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH, temp);
     path_ = temp;
-    if (path_.empty() || path_.back() != L'\\') path_ += L'\\';
+    if (path_.empty() || path_.back() != L'\\')
+        path_ += L'\\';
     path_ += L"lp-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
              std::to_wstring(++counter) + L"\\";
     RemoveTree(path_);
@@ -51,18 +53,21 @@ ScratchFolder::~ScratchFolder() {
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     FILE* file = _wfopen(path.c_str(), L"wb");
-    if (!file) return false;
+    if (!file)
+        return false;
     const bool ok = bytes.empty() || fwrite(bytes.data(), bytes.size(), 1, file) == 1;
     return fclose(file) == 0 && ok;
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
     FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return {};
+    if (!file)
+        return {};
     std::string bytes;
     char chunk[4096];
     std::size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
+    while ((n = fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, n);
     fclose(file);
     return bytes;
 }

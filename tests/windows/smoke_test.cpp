@@ -3,4 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Smoke, RunsOnWindows) { EXPECT_NE(GetCurrentProcessId(), 0u); }
+TEST(Smoke, RunsOnWindows) {
+    EXPECT_NE(GetCurrentProcessId(), 0u);
+}
