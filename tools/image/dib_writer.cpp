@@ -1,36 +1,28 @@
 // Encodes .bmp and .ico files from rasters: BITMAPINFOHEADER-based DIBs, written byte by byte.
 #include "image/dib_writer.h"
 
+#include "byte_order.h"
+
 #include <cstdint>
 
 namespace lp::image {
 namespace {
 
-void Put16(std::string& out, std::uint16_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>(value >> 8));
-}
-
-void Put32(std::string& out, std::uint32_t value) {
-    Put16(out, static_cast<std::uint16_t>(value & 0xFFFF));
-    Put16(out, static_cast<std::uint16_t>(value >> 16));
-}
-
 // BITMAPINFOHEADER; an icon image states twice its height (colour rows and mask rows).
 // Icons state no resolution; a .bmp file states 72 pixels per inch (2835 per metre).
 void PutInfoHeader(std::string& out, int width, int heightField, int bits, std::uint32_t imageSize,
                    std::uint32_t pixelsPerMetre) {
-    Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(width));
-    Put32(out, static_cast<std::uint32_t>(heightField));
-    Put16(out, 1);
-    Put16(out, static_cast<std::uint16_t>(bits));
-    Put32(out, 0);  // BI_RGB
-    Put32(out, imageSize);
-    Put32(out, pixelsPerMetre);
-    Put32(out, pixelsPerMetre);
-    Put32(out, 0);
-    Put32(out, 0);
+    bytes::PutLittle32(out, 40);
+    bytes::PutLittle32(out, static_cast<std::uint32_t>(width));
+    bytes::PutLittle32(out, static_cast<std::uint32_t>(heightField));
+    bytes::PutLittle16(out, 1);
+    bytes::PutLittle16(out, static_cast<std::uint16_t>(bits));
+    bytes::PutLittle32(out, 0);  // BI_RGB
+    bytes::PutLittle32(out, imageSize);
+    bytes::PutLittle32(out, pixelsPerMetre);
+    bytes::PutLittle32(out, pixelsPerMetre);
+    bytes::PutLittle32(out, 0);
+    bytes::PutLittle32(out, 0);
 }
 
 std::string Rows24(const Raster& raster) {
@@ -72,9 +64,9 @@ std::string EncodeBmp24(const Raster& raster) {
     }
     const std::string rows = Rows24(raster);
     std::string out = "BM";
-    Put32(out, static_cast<std::uint32_t>(14 + 40 + rows.size()));
-    Put32(out, 0);
-    Put32(out, 14 + 40);
+    bytes::PutLittle32(out, static_cast<std::uint32_t>(14 + 40 + rows.size()));
+    bytes::PutLittle32(out, 0);
+    bytes::PutLittle32(out, 14 + 40);
     PutInfoHeader(out, raster.width, raster.height, 24, static_cast<std::uint32_t>(rows.size()),
                   2835);
     return out + rows;
@@ -94,18 +86,18 @@ std::string EncodeIco(const std::vector<Raster>& images) {
         const std::string image = IconImage(raster);
         directory.push_back(static_cast<char>(raster.width & 0xFF));  // 256 is written as 0
         directory.push_back(static_cast<char>(raster.height & 0xFF));
-        directory += {'\0', '\0'};  // no palette, reserved
-        Put16(directory, 1);        // planes
-        Put16(directory, 32);       // bits per pixel
-        Put32(directory, static_cast<std::uint32_t>(image.size()));
-        Put32(directory, offset);
+        directory += {'\0', '\0'};          // no palette, reserved
+        bytes::PutLittle16(directory, 1);   // planes
+        bytes::PutLittle16(directory, 32);  // bits per pixel
+        bytes::PutLittle32(directory, static_cast<std::uint32_t>(image.size()));
+        bytes::PutLittle32(directory, offset);
         offset += static_cast<std::uint32_t>(image.size());
         bodies += image;
     }
     std::string out;
-    Put16(out, 0);
-    Put16(out, 1);  // icon
-    Put16(out, static_cast<std::uint16_t>(images.size()));
+    bytes::PutLittle16(out, 0);
+    bytes::PutLittle16(out, 1);  // icon
+    bytes::PutLittle16(out, static_cast<std::uint16_t>(images.size()));
     return out + directory + bodies;
 }
 

@@ -1,23 +1,20 @@
 // Encodes PNG files: signature, IHDR, one zlib-compressed IDAT, IEND, each chunk with its CRC.
 #include "image/png_writer.h"
 
+#include "byte_order.h"
+
 #include <zlib.h>
 
 namespace lp::image {
 namespace {
 
-void PutBig32(std::string& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<char>((value >> shift) & 0xFF));
-    }
-}
-
 void PutChunk(std::string& out, const char* type, const std::string& data) {
-    PutBig32(out, static_cast<std::uint32_t>(data.size()));
+    bytes::PutBig32(out, static_cast<std::uint32_t>(data.size()));
     const std::string body = std::string(type, 4) + data;
     out += body;
-    PutBig32(out, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
-                                                   static_cast<uInt>(body.size()))));
+    bytes::PutBig32(out,
+                    static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
+                                                     static_cast<uInt>(body.size()))));
 }
 
 // Every row starts with filter type 0 (none), then R, G, B per pixel.
@@ -53,8 +50,8 @@ std::string EncodePng(const Raster& raster) {
     packed.resize(packedSize);
 
     std::string header;
-    PutBig32(header, static_cast<std::uint32_t>(raster.width));
-    PutBig32(header, static_cast<std::uint32_t>(raster.height));
+    bytes::PutBig32(header, static_cast<std::uint32_t>(raster.width));
+    bytes::PutBig32(header, static_cast<std::uint32_t>(raster.height));
     header +=
         std::string("\x08\x02\x00\x00\x00", 5);  // depth 8, RGB, deflate, filter 0, no interlace
 

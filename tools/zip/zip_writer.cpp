@@ -1,6 +1,8 @@
 // Writes ZIP archives: raw deflate through zlib, fixed headers, no time taken from the clock.
 #include "zip/zip_writer.h"
 
+#include "byte_order.h"
+
 #include <zlib.h>
 
 #include <optional>
@@ -12,16 +14,6 @@ constexpr std::uint16_t kFlagMaxCompression = 0x0002;
 constexpr std::uint16_t kVersion20 = 20;  // deflate and folders need version 2.0
 constexpr std::uint32_t kDosDirectory = 0x10;
 constexpr std::uint32_t kDosArchive = 0x20;
-
-void Put16(std::string& out, std::uint16_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>(value >> 8));
-}
-
-void Put32(std::string& out, std::uint32_t value) {
-    Put16(out, static_cast<std::uint16_t>(value & 0xFFFF));
-    Put16(out, static_cast<std::uint16_t>(value >> 16));
-}
 
 bool IsFolder(const Entry& entry) {
     return !entry.name.empty() && entry.name.back() == '/';
@@ -90,41 +82,41 @@ std::optional<Prepared> Prepare(const Entry& entry) {
 
 // The fields shared by the local header and the central directory record.
 void PutCommon(std::string& out, const Entry& entry, const Prepared& prepared) {
-    Put16(out, kVersion20);
-    Put16(out, kFlagMaxCompression);
-    Put16(out, prepared.method);
-    Put16(out, entry.dosTime);
-    Put16(out, entry.dosDate);
-    Put32(out, prepared.crc);
-    Put32(out, static_cast<std::uint32_t>(prepared.payload.size()));
-    Put32(out, prepared.size);
-    Put16(out, static_cast<std::uint16_t>(entry.name.size()));
-    Put16(out, 0);  // extra field length
+    bytes::PutLittle16(out, kVersion20);
+    bytes::PutLittle16(out, kFlagMaxCompression);
+    bytes::PutLittle16(out, prepared.method);
+    bytes::PutLittle16(out, entry.dosTime);
+    bytes::PutLittle16(out, entry.dosDate);
+    bytes::PutLittle32(out, prepared.crc);
+    bytes::PutLittle32(out, static_cast<std::uint32_t>(prepared.payload.size()));
+    bytes::PutLittle32(out, prepared.size);
+    bytes::PutLittle16(out, static_cast<std::uint16_t>(entry.name.size()));
+    bytes::PutLittle16(out, 0);  // extra field length
 }
 
 void PutCentralRecord(std::string& out, const Entry& entry, const Prepared& prepared,
                       std::uint32_t offset) {
-    Put32(out, 0x02014B50);
-    Put16(out, kVersion20);  // made by: MS-DOS (0), version 2.0
+    bytes::PutLittle32(out, 0x02014B50);
+    bytes::PutLittle16(out, kVersion20);  // made by: MS-DOS (0), version 2.0
     PutCommon(out, entry, prepared);
-    Put16(out, 0);  // comment length
-    Put16(out, 0);  // disk number
-    Put16(out, 0);  // internal attributes
-    Put32(out, IsFolder(entry) ? kDosDirectory : kDosArchive);
-    Put32(out, offset);
+    bytes::PutLittle16(out, 0);  // comment length
+    bytes::PutLittle16(out, 0);  // disk number
+    bytes::PutLittle16(out, 0);  // internal attributes
+    bytes::PutLittle32(out, IsFolder(entry) ? kDosDirectory : kDosArchive);
+    bytes::PutLittle32(out, offset);
     out += entry.name;
 }
 
 void PutEndRecord(std::string& out, std::size_t count, std::size_t directoryStart) {
     const auto directorySize = static_cast<std::uint32_t>(out.size() - directoryStart);
-    Put32(out, 0x06054B50);
-    Put16(out, 0);  // this disk
-    Put16(out, 0);  // disk with the directory
-    Put16(out, static_cast<std::uint16_t>(count));
-    Put16(out, static_cast<std::uint16_t>(count));
-    Put32(out, directorySize);
-    Put32(out, static_cast<std::uint32_t>(directoryStart));
-    Put16(out, 0);  // comment length
+    bytes::PutLittle32(out, 0x06054B50);
+    bytes::PutLittle16(out, 0);  // this disk
+    bytes::PutLittle16(out, 0);  // disk with the directory
+    bytes::PutLittle16(out, static_cast<std::uint16_t>(count));
+    bytes::PutLittle16(out, static_cast<std::uint16_t>(count));
+    bytes::PutLittle32(out, directorySize);
+    bytes::PutLittle32(out, static_cast<std::uint32_t>(directoryStart));
+    bytes::PutLittle16(out, 0);  // comment length
 }
 
 }  // namespace
@@ -141,7 +133,7 @@ std::string BuildArchive(const std::vector<Entry>& entries) {
             return {};
         }
         PutCentralRecord(directory, entry, *prepared, static_cast<std::uint32_t>(out.size()));
-        Put32(out, 0x04034B50);
+        bytes::PutLittle32(out, 0x04034B50);
         PutCommon(out, entry, *prepared);
         out += entry.name;
         out += prepared->payload;
