@@ -2,15 +2,11 @@
 #include <windows.h>
 
 #include "framework/unique_handle.h"
+#include "shell/registry_limits.h"
 #include "shell/registry_plan.h"
 
 namespace lp {
 namespace {
-
-constexpr std::size_t kMaxKeyNamePart = 255;  // characters in one key name between backslashes
-constexpr std::size_t kMaxValueName = 16383;  // characters in a value name
-constexpr std::size_t kMaxTextChars = 1u
-                                      << 20;  // characters in REG_SZ data, far above any plan text
 
 HKEY RootKey(RegistryRoot root) {
     switch (root) {
@@ -24,34 +20,12 @@ HKEY RootKey(RegistryRoot root) {
     return HKEY_LOCAL_MACHINE;
 }
 
-// A subkey path the registry accepts: not empty (an empty path would name the root itself),
-// no empty part, no part longer than the registry allows, no embedded null.
-bool IsUsableKeyPath(const std::wstring& key) {
-    if (key.empty() || key.find(L'\0') != std::wstring::npos)
-        return false;
-    std::size_t partStart = 0;
-    for (std::size_t i = 0; i <= key.size(); ++i) {
-        if (i < key.size() && key[i] != L'\\')
-            continue;
-        const std::size_t length = i - partStart;
-        if (length == 0 || length > kMaxKeyNamePart)
-            return false;
-        partStart = i + 1;
-    }
-    return true;
-}
-
-// REG_SZ data whose size in bytes, terminating null included, fits in a DWORD.
-bool IsUsableText(const std::wstring& text) {
-    return text.size() <= kMaxTextChars && text.find(L'\0') == std::wstring::npos;
-}
-
 DWORD TextBytes(const std::wstring& text) {
     return static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
 }
 
 void SetDefault(const RegistryOp& op) {
-    if (!IsUsableText(op.text))
+    if (!IsUsableRegistryText(op.text))
         return;
     ::RegSetValueW(RootKey(op.root), op.key.c_str(), REG_SZ, op.text.c_str(), TextBytes(op.text));
 }
@@ -71,7 +45,7 @@ unique_hkey ObtainKey(const RegistryOp& op, KeyAccess access) {
 }
 
 void WriteValue(HKEY key, const RegistryValue& value) {
-    if (value.name.size() > kMaxValueName || value.name.find(L'\0') != std::wstring::npos)
+    if (!IsUsableValueName(value.name))
         return;
     if (value.isDword) {
         const DWORD number = value.number;
@@ -79,7 +53,7 @@ void WriteValue(HKEY key, const RegistryValue& value) {
                          reinterpret_cast<const BYTE*>(&number), sizeof(number));
         return;
     }
-    if (!IsUsableText(value.text))
+    if (!IsUsableRegistryText(value.text))
         return;
     ::RegSetValueExW(key, value.name.c_str(), 0, REG_SZ,
                      reinterpret_cast<const BYTE*>(value.text.c_str()), TextBytes(value.text));
