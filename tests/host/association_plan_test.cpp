@@ -205,6 +205,18 @@ TEST(FileTypeAssociationPlan, ImagesOnlyAndAllSelections) {
     }
 }
 
+// The all-users choice belongs to XP and Server 2003; later systems ignore it.
+TEST(FileTypeAssociationPlan, AllUsersChoiceChangesNothingAfterXp) {
+    std::vector<std::wstring> without, with;
+    for (const RegistryOp& op :
+         PlanFileTypeAssociations(Rows({2, 31}), kOpen, kViewer, false, true, false))
+        without.push_back(Describe(op));
+    for (const RegistryOp& op :
+         PlanFileTypeAssociations(Rows({2, 31}), kOpen, kViewer, false, true, true))
+        with.push_back(Describe(op));
+    EXPECT_EQ(without, with);
+}
+
 TEST(FileTypeAssociationPlan, MissingCapabilitiesKeyGetsNoValueAndIsNotCreated) {
     RegistryModel model;
     model.Apply(PlanFileTypeAssociations({}, kOpen, kViewer, false, true, false));
