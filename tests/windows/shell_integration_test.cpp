@@ -1,0 +1,88 @@
+// IntegrateWithShell against the real shell and registry: the shared paths reach the shortcuts
+// and the folder verb.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "scratch_folder_support.h"
+#include "shell/association_flags.h"
+#include "shell/shell_integration.h"
+#include "shell/shortcut_maker.h"
+#include "shell/windows_version_flags.h"
+
+namespace {
+
+constexpr wchar_t kVerb[] = L"Durchsuchen mit &Lumapixel";
+
+std::wstring DefaultValue(HKEY root, const std::wstring& key) {
+    wchar_t text[1024] = {};
+    LONG size = sizeof(text);
+    if (RegQueryValueW(root, key.c_str(), text, &size) != ERROR_SUCCESS)
+        return L"<missing>";
+    return text;
+}
+
+std::wstring LinkTarget(const std::wstring& path) {
+    IShellLinkW* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link))))
+        return L"<no link object>";
+    std::wstring target = L"<unreadable>";
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t text[1024] = {};
+        if (SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
+            SUCCEEDED(link->GetPath(text, 1024, nullptr, SLGP_RAWPATH)))
+            target = text;
+        file->Release();
+    }
+    link->Release();
+    return target;
+}
+
+// Removes what one integration run leaves in the test prefix.
+void RemoveIntegration(const std::wstring& desktop) {
+    DeleteFileW((desktop + L"Lumapixel Thumbnails.lnk").c_str());
+    for (const std::wstring& key :
+         {std::wstring(L"SOFTWARE\\Classes\\Directory\\shell\\") + kVerb,
+          std::wstring(L"SOFTWARE\\Classes\\Drive\\shell\\") + kVerb,
+          std::wstring(L"SOFTWARE\\Classes\\Lumapixel"), std::wstring(L"SOFTWARE\\Lumapixel"),
+          std::wstring(L"SOFTWARE\\Classes\\Applications\\lumpix32.exe"),
+          std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumapixel")})
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
+}
+
+TEST(IntegrateWithShell, TrimmedInstallFolderReachesShortcutAndFolderVerb) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    lp::test::ScratchFolder scratch;
+    const std::wstring folder = scratch / L"Lumapixel";  // no closing backslash
+    const std::wstring viewer = folder + L"\\lumpix32.exe";
+    const std::wstring desktop = lp::GetSpecialFolderPath(lp::kCsidlDesktop);
+    CreateDirectoryW(desktop.c_str(), nullptr);
+    RemoveIntegration(desktop);
+
+    const lp::AssociationFlags none;
+    EXPECT_EQ(lp::IntegrateWithShell(1, 0, L" " + folder + L" ", 0, 0, 1, 0, none, 0), 1);
+
+    EXPECT_EQ(LinkTarget(desktop + L"Lumapixel Thumbnails.lnk"), viewer);
+    EXPECT_FALSE(lp::test::FileExists(desktop + L"Lumapixel.lnk"));
+    if (lp::ProbeWindowsVersionFlags().isVistaOrLater) {
+        const std::wstring command = L"\"" + viewer + L"\" \"%1\" /thumbs";
+        EXPECT_EQ(DefaultValue(HKEY_LOCAL_MACHINE,
+                               std::wstring(L"SOFTWARE\\Classes\\Directory\\shell\\") + kVerb +
+                                   L"\\command"),
+                  command);
+        EXPECT_EQ(
+            DefaultValue(HKEY_LOCAL_MACHINE,
+                         std::wstring(L"SOFTWARE\\Classes\\Drive\\shell\\") + kVerb + L"\\command"),
+            command);
+    }
+    RemoveIntegration(desktop);
+    CoUninitialize();
+}
+
+}  // namespace
