@@ -16,6 +16,17 @@ wine_make_prefix() {  # prefix folder: a fresh, initialised prefix
     rm -rf "$1"
     "$WINE64" wineboot -i >/dev/null 2>&1
     wineserver -w
+    wine_unlink_user_folders "$1"
+}
+
+wine_unlink_user_folders() {  # prefix folder
+    # Wine links Desktop, Documents and the like to $HOME; a copied prefix would then share the
+    # template's folders. Real folders keep every prefix's shortcuts to itself.
+    local link
+    for link in "$1"/drive_c/users/*/*; do
+        [ -L "$link" ] || continue
+        rm -f "$link" && mkdir -p "$link"
+    done
 }
 
 wine_copy_prefix() {  # template, copy
