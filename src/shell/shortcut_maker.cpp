@@ -90,7 +90,7 @@ std::wstring GetSpecialFolderPath(int csidl) {
 
 int CreateShortcutInFolder(const std::wstring& folder, const ShortcutRequest& request) {
     const std::optional<std::wstring> path = ComposeShortcutPath(folder, request.linkName);
-    if (!path)
+    if (!path || !FitsShortcutPaths(request))
         return 0;
     return SaveShortcut(*path, request);
 }

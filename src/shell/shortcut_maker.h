@@ -12,7 +12,8 @@ namespace lp {
 std::wstring GetSpecialFolderPath(int csidl);
 
 // Writes the shortcut folder + request.linkName (the folder ends in a backslash), replacing a
-// file of that name. A path longer than kMaxShortcutPath is refused. Returns 1 when saved.
+// file of that name. A shortcut path, target or icon path longer than kMaxShortcutPath is
+// refused. Returns 1 when saved.
 int CreateShortcutInFolder(const std::wstring& folder, const ShortcutRequest& request);
 
 // The same in the all-users or the current user's desktop folder.

@@ -92,4 +92,9 @@ std::optional<std::wstring> ComposeShortcutPath(const std::wstring& folder,
     return folder + linkName;
 }
 
+bool FitsShortcutPaths(const ShortcutRequest& request) {
+    return request.target.size() <= kMaxShortcutPath &&
+           (!request.iconPath || request.iconPath->size() <= kMaxShortcutPath);
+}
+
 }  // namespace lp

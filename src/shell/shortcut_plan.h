@@ -54,4 +54,9 @@ constexpr std::size_t kMaxShortcutPath = 259;
 std::optional<std::wstring> ComposeShortcutPath(const std::wstring& folder,
                                                 const std::wstring& linkName);
 
+// Whether the target and the icon path fit kMaxShortcutPath. The shell link keeps paths in
+// MAX_PATH buffers, so a longer one would be refused or cut short, and a shortcut to a cut
+// path opens the wrong file; such a shortcut is not made at all.
+bool FitsShortcutPaths(const ShortcutRequest& request);
+
 }  // namespace lp

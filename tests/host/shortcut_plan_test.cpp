@@ -133,4 +133,38 @@ TEST(ComposeShortcutPath, JoinsWithoutSeparatorUpToTheBound) {
     EXPECT_FALSE(lp::ComposeShortcutPath(std::wstring(300, L'x'), link));
 }
 
+TEST(FitsShortcutPaths, TargetAndIconPathUpToTheBound) {
+    const std::wstring fits(lp::kMaxShortcutPath, L'x');
+    const std::wstring tooLong = fits + L"x";
+    struct Case {
+        std::wstring target;
+        std::optional<std::wstring> iconPath;
+        bool fits;
+    };
+    const Case cases[] = {
+        {fits, std::nullopt, true},     {fits, fits, true},
+        {tooLong, std::nullopt, false}, {L"C:\\a.exe", tooLong, false},
+        {tooLong, L"C:\\a.exe", false},
+    };
+    for (const Case& c : cases) {
+        lp::ShortcutRequest request;
+        request.linkName = L"a.lnk";
+        request.target = c.target;
+        request.iconPath = c.iconPath;
+        EXPECT_EQ(lp::FitsShortcutPaths(request), c.fits)
+            << c.target.size() << " " << (c.iconPath ? c.iconPath->size() : 0);
+    }
+}
+
+// An install folder of 259 characters (the longest allowed, with its backslash) puts every
+// group target beyond the bound, so the maker refuses them rather than cutting them short.
+TEST(FitsShortcutPaths, LongestInstallFolderGivesTargetsBeyondTheBound) {
+    const std::wstring folder = std::wstring(258, L'f') + L"\\";
+    for (const ShortcutOp& op : lp::PlanStartMenuGroup(folder, false, 10).ops) {
+        if (op.kind == ShortcutOp::Kind::kCreate) {
+            EXPECT_FALSE(lp::FitsShortcutPaths(op.shortcut)) << op.shortcut.target.size();
+        }
+    }
+}
+
 }  // namespace

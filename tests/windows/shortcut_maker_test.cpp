@@ -151,6 +151,30 @@ TEST_F(ShortcutMaker, ShortcutPathBeyond259CharactersIsRefused) {
     EXPECT_EQ(lp::CreateShortcutInFolder(huge, Request(fits, L"C:\\x.exe")), 0);
 }
 
+// Targets and icon paths of 259 characters are stored whole; one more character refuses the
+// shortcut instead of saving a link to a cut-off path.
+TEST_F(ShortcutMaker, TargetOrIconPathBeyond259CharactersIsRefused) {
+    const std::wstring fits = L"C:\\" + std::wstring(lp::kMaxShortcutPath - 7, L't') + L".exe";
+    ASSERT_EQ(fits.size(), lp::kMaxShortcutPath);
+    const std::wstring tooLong = L"C:\\" + std::wstring(lp::kMaxShortcutPath - 6, L't') + L".exe";
+
+    lp::ShortcutRequest whole = Request(L"whole.lnk", fits);
+    whole.iconPath = fits;
+    whole.iconIndex = 7;
+    ASSERT_EQ(lp::CreateShortcutInFolder(scratch.path(), whole), 1);
+    const auto w = ReadLink(scratch / L"whole.lnk");
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->target, fits);
+    EXPECT_EQ(w->iconPath, fits);
+
+    EXPECT_EQ(lp::CreateShortcutInFolder(scratch.path(), Request(L"target.lnk", tooLong)), 0);
+    EXPECT_FALSE(FileExists(scratch / L"target.lnk"));
+    lp::ShortcutRequest icon = Request(L"icon.lnk", fits);
+    icon.iconPath = tooLong;
+    EXPECT_EQ(lp::CreateShortcutInFolder(scratch.path(), icon), 0);
+    EXPECT_FALSE(FileExists(scratch / L"icon.lnk"));
+}
+
 TEST_F(ShortcutMaker, SpecialFoldersEndInABackslashAndFallBackToTheWindowsFolder) {
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
