@@ -9,6 +9,7 @@
 #include <string>
 
 #include "scratch_folder_support.h"
+#include "shell_registry_support.h"
 #include "shell/association_flags.h"
 #include "shell/shell_integration.h"
 #include "shell/shortcut_maker.h"
@@ -44,18 +45,6 @@ std::wstring LinkTarget(const std::wstring& path) {
     return target;
 }
 
-// Removes what one integration run leaves in the test prefix.
-void RemoveIntegration(const std::wstring& desktop) {
-    DeleteFileW((desktop + L"Lumapixel Thumbnails.lnk").c_str());
-    for (const std::wstring& key :
-         {std::wstring(L"SOFTWARE\\Classes\\Directory\\shell\\") + kVerb,
-          std::wstring(L"SOFTWARE\\Classes\\Drive\\shell\\") + kVerb,
-          std::wstring(L"SOFTWARE\\Classes\\Lumapixel"), std::wstring(L"SOFTWARE\\Lumapixel"),
-          std::wstring(L"SOFTWARE\\Classes\\Applications\\lumpix32.exe"),
-          std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumapixel")})
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
-}
-
 TEST(IntegrateWithShell, TrimmedInstallFolderReachesShortcutAndFolderVerb) {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     lp::test::ScratchFolder scratch;
@@ -63,7 +52,9 @@ TEST(IntegrateWithShell, TrimmedInstallFolderReachesShortcutAndFolderVerb) {
     const std::wstring viewer = folder + L"\\lumpix32.exe";
     const std::wstring desktop = lp::GetSpecialFolderPath(lp::kCsidlDesktop);
     CreateDirectoryW(desktop.c_str(), nullptr);
-    RemoveIntegration(desktop);
+    DeleteFileW((desktop + L"Lumapixel Thumbnails.lnk").c_str());
+    lp::test::RegistryRestorer keep;
+    keep.KeepShellIntegration();
 
     const lp::AssociationFlags none;
     EXPECT_EQ(lp::IntegrateWithShell(1, 0, L" " + folder + L" ", 0, 0, 1, 0, none, 0), 1);
@@ -81,7 +72,7 @@ TEST(IntegrateWithShell, TrimmedInstallFolderReachesShortcutAndFolderVerb) {
                          std::wstring(L"SOFTWARE\\Classes\\Drive\\shell\\") + kVerb + L"\\command"),
             command);
     }
-    RemoveIntegration(desktop);
+    DeleteFileW((desktop + L"Lumapixel Thumbnails.lnk").c_str());
     CoUninitialize();
 }
 
