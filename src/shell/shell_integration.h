@@ -7,7 +7,8 @@
 
 namespace lp {
 
-// Runs every shell stage of an installation; failures stay silent. Returns 1.
+// Runs every shell stage of an installation; failures stay silent. An empty install folder
+// writes nothing. Returns 1.
 int IntegrateWithShell(int confirmed, int associationsRequested, const std::wstring& installFolder,
                        int createStartMenuGroup, int createDesktopShortcut,
                        int createThumbnailsShortcut, int allUsers,

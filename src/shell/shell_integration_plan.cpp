@@ -48,6 +48,10 @@ std::vector<ShellIntegrationStep> PlanShellIntegration(
     const ShellIntegrationChoices& choices, const WindowsVersionFlags& version,
     const std::function<int()>& windowsGeneration) {
     const ShellPaths paths = PrepareShellPaths(choices.installFolder);
+    // Without a folder every target and command would name "lumpix32.exe" relative to whatever
+    // directory is current; the install sequence stops before this, so nothing is written.
+    if (paths.installFolder.empty())
+        return {};
     const ShellStageChoices stageChoices{choices.confirmed, choices.associationsRequested,
                                          choices.createStartMenuGroup,
                                          choices.createThumbnailsShortcut};

@@ -35,8 +35,9 @@ struct ShellIntegrationStep {
     RegistryPlan registry;
 };
 
-// The steps in order. windowsGeneration is asked for the start-menu group (the uninstaller
-// shortcut) and, when associations were requested, for the Store-app suppression.
+// The steps in order; none for an install folder that is empty or only blanks. windowsGeneration
+// is asked for the start-menu group (the uninstaller shortcut) and, when associations were
+// requested, for the Store-app suppression.
 std::vector<ShellIntegrationStep> PlanShellIntegration(
     const ShellIntegrationChoices& choices, const WindowsVersionFlags& version,
     const std::function<int()>& windowsGeneration);

@@ -244,4 +244,14 @@ TEST(ShellIntegrationPlan, GenerationIsProbedOnlyWhenNeeded) {
     EXPECT_EQ(Count(*steps.front().shortcuts, ShortcutOp::Kind::kCreate), 8u);
 }
 
+// An empty or blank install folder would turn every path into a relative "lumpix32.exe": the
+// integration then writes nothing at all.
+TEST(ShellIntegrationPlan, EmptyInstallFolderWritesNothing) {
+    for (const wchar_t* folder : {L"", L"   "}) {
+        ShellIntegrationChoices c = WithRows({2}, true);
+        c.installFolder = folder;
+        EXPECT_TRUE(PlanShellIntegration(c, {false, true}, [] { return 10; }).empty());
+    }
+}
+
 }  // namespace
