@@ -3,27 +3,11 @@
 
 #include <direct.h>
 
-#include <cstdlib>
-#include <memory>
-
+#include "app/current_directory.h"
 #include "app/text_path.h"
 
 namespace lp {
 namespace {
-
-struct FreeDeleter {
-    void operator()(wchar_t* p) const { std::free(p); }
-};
-
-// The process's current directory, allocated by the run time at whatever length it has.
-std::unique_ptr<wchar_t, FreeDeleter> CurrentDirectory() {
-    return std::unique_ptr<wchar_t, FreeDeleter>(_wgetcwd(nullptr, 0));
-}
-
-void RestoreCurrentDirectory(const std::unique_ptr<wchar_t, FreeDeleter>& remembered) {
-    if (remembered)
-        _wchdir(remembered.get());
-}
 
 // Rebuilds the path folder by folder, creating each one; a leading "\\" of a UNC path is kept
 // and the server name behind it simply fails to be created.
@@ -56,7 +40,7 @@ int CreateDirectoryPath(std::wstring& path) {
     if (path.empty() || path.size() > kMaxPath - 1)
         return 0;
     AppendBackslash(path);
-    const auto remembered = CurrentDirectory();
+    const std::wstring remembered = GetCurrentDirectoryText();
     if (_wchdir(path.c_str()) != 0) {
         path = CreateEachFolder(path);
         AppendBackslash(path);

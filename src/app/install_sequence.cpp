@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/current_directory.h"
 #include "app/directory_path.h"
 #include "app/file_size.h"
 #include "app/icon_library_rule.h"
@@ -70,9 +71,14 @@ InstallOutcome RunInstall(const InstallOptions& options) {
     CreateDirectoryPath(plugins);  // best effort: the extraction reports what it cannot write
     const bool mayReplace = MayReplaceInstalledIconLibrary(plugins + L"Icons.dll");
 
+    // A payload that fails after the target folder was entered must not move the install log
+    // there: the log belongs to the directory the setup was started in.
+    const std::wstring startDirectory = GetCurrentDirectoryText();
     if (ExtractPayload(kPayloadResourceId, kPayloadResourceType, kPayloadTempFileName, folder,
-                       mayReplace ? 0 : 1) != 0)
+                       mayReplace ? 0 : 1) != 0) {
+        RestoreCurrentDirectory(startDirectory);
         return ReportFailure(options, InstallOutcome::kExtractionFailed, folder);
+    }
 
     const std::wstring settingsPath = WriteViewerSettings(
         options.installFolder, IniFolderWithinLimit(options.iniFolder), options.silent);
