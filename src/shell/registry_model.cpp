@@ -1,6 +1,8 @@
 // RegistryModel: keys by folded path, values by folded name, operations as the registry does them.
 #include "shell/registry_model.h"
 
+#include "shell/registry_limits.h"
+
 namespace lp {
 namespace {
 
@@ -18,11 +20,16 @@ void RegistryModel::Apply(const RegistryPlan& plan) {
         Apply(op);
 }
 
+// Refuses what the executor refuses: a key path, value name or text it never hands to the
+// registry leaves the model unchanged too.
 void RegistryModel::Apply(const RegistryOp& op) {
+    if (!IsUsableKeyPath(op.key))
+        return;
     using Kind = RegistryOp::Kind;
     switch (op.kind) {
         case Kind::kSetDefault:
-            SetValue(op.root, op.key, RegistryValue{L"", false, op.text, 0});
+            if (IsUsableRegistryText(op.text))
+                SetValue(op.root, op.key, RegistryValue{L"", false, op.text, 0});
             break;
         case Kind::kSetNamedValues:
             if (op.access == KeyAccess::kCreate) {
@@ -117,8 +124,11 @@ void RegistryModel::Delete(RegistryRoot root, const std::wstring& key) {
 }
 
 void RegistryModel::WriteValues(Key& target, const RegistryOp& op) {
-    for (const RegistryValue& value : op.values)
+    for (const RegistryValue& value : op.values) {
+        if (!IsUsableValueName(value.name) || (!value.isDword && !IsUsableRegistryText(value.text)))
+            continue;
         target.values[Fold(value.name)] = value;
+    }
 }
 
 }  // namespace lp
