@@ -12,6 +12,7 @@
 
 #include "payload/environment_probes.h"
 #include "scratch_folder_support.h"
+#include "shell_link_support.h"
 #include "shell_registry_support.h"
 #include "shell/shell_integration.h"
 #include "shell/shortcut_maker.h"
@@ -20,6 +21,8 @@
 namespace {
 
 using lp::test::FileExists;
+using lp::test::LinkFilesIn;
+using lp::test::LinkTarget;
 using lp::test::RegistryText;
 using lp::test::RegistryValueCount;
 
@@ -33,39 +36,8 @@ const wchar_t* const kStoreApps[] = {
     L"AppX43hnxtbyyps62jhe9sqpdzxn1790zetc", L"AppX9rkaq77s0jzh1tyccadx9ghba15r6t3h",
     L"AppX6eg8h5sxqq90pv53845wmnbewywdqq5h"};
 
-std::wstring LinkTarget(const std::wstring& path) {
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
-        return L"<no link object>";
-    std::wstring target = L"<unreadable>";
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t text[1024] = {};
-        if (SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
-            SUCCEEDED(link->GetPath(text, 1024, nullptr, SLGP_RAWPATH)))
-            target = text;
-        file->Release();
-    }
-    link->Release();
-    return target;
-}
-
-std::vector<std::wstring> LinksIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*.lnk").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.push_back(data.cFileName);
-    while (FindNextFileW(find, &data));
-    FindClose(find);
-    return names;
-}
-
 void RemoveFolderLinks(const std::wstring& folder) {
-    for (const std::wstring& name : LinksIn(folder))
+    for (const std::wstring& name : LinkFilesIn(folder))
         DeleteFileW((folder + name).c_str());
     RemoveDirectoryW(folder.c_str());
 }
@@ -93,7 +65,7 @@ TEST(IntegrateWithShell, ChosenRowWithGroupAndDesktopShortcutOnTheRunningWindows
 
         const int generation = lp::GetCachedWindowsGeneration();
         const std::size_t groupLinks = generation == 8 ? 8 : 9;
-        EXPECT_EQ(LinksIn(group).size(), groupLinks + 1);  // with the 4.60 shortcut
+        EXPECT_EQ(LinkFilesIn(group).size(), groupLinks + 1);  // with the 4.60 shortcut
         EXPECT_FALSE(FileExists(group + L"Lumapixel 4.65.lnk"));
         EXPECT_FALSE(FileExists(group + L"Lumapixel 4.62.lnk"));
         EXPECT_TRUE(FileExists(group + L"Lumapixel 4.60.lnk"));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "scratch_folder_support.h"
+#include "shell_link_support.h"
 #include "shell_registry_support.h"
 #include "shell/association_flags.h"
 #include "shell/shell_integration.h"
@@ -16,6 +17,8 @@
 #include "shell/windows_version_flags.h"
 
 namespace {
+
+using lp::test::LinkTarget;
 
 constexpr wchar_t kVerb[] = L"Durchsuchen mit &Lumapixel";
 
@@ -25,24 +28,6 @@ std::wstring DefaultValue(HKEY root, const std::wstring& key) {
     if (RegQueryValueW(root, key.c_str(), text, &size) != ERROR_SUCCESS)
         return L"<missing>";
     return text;
-}
-
-std::wstring LinkTarget(const std::wstring& path) {
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
-        return L"<no link object>";
-    std::wstring target = L"<unreadable>";
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t text[1024] = {};
-        if (SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
-            SUCCEEDED(link->GetPath(text, 1024, nullptr, SLGP_RAWPATH)))
-            target = text;
-        file->Release();
-    }
-    link->Release();
-    return target;
 }
 
 TEST(IntegrateWithShell, TrimmedInstallFolderReachesShortcutAndFolderVerb) {

@@ -11,49 +11,16 @@
 #include <string>
 
 #include "scratch_folder_support.h"
+#include "shell_link_support.h"
 #include "shell/shortcut_maker.h"
 #include "shell/shortcut_plan.h"
 
 namespace {
 
 using lp::test::FileExists;
+using lp::test::LinkFilesIn;
+using lp::test::ReadLink;
 using lp::test::ScratchFolder;
-
-// What a saved shortcut holds, as the Shell Link object reads it back.
-struct LinkContent {
-    std::wstring target, arguments, iconPath, description;
-    int iconIndex = -1;
-};
-
-std::optional<LinkContent> ReadLink(const std::wstring& path) {
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
-        return std::nullopt;
-    IPersistFile* file = nullptr;
-    std::optional<LinkContent> content;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
-            wchar_t text[1024] = {};
-            LinkContent c;
-            link->GetPath(text, 1024, nullptr, SLGP_RAWPATH);
-            c.target = text;
-            text[0] = 0;
-            link->GetArguments(text, 1024);
-            c.arguments = text;
-            text[0] = 0;
-            link->GetIconLocation(text, 1024, &c.iconIndex);
-            c.iconPath = text;
-            text[0] = 0;
-            link->GetDescription(text, 1024);
-            c.description = text;
-            content = c;
-        }
-        file->Release();
-    }
-    link->Release();
-    return content;
-}
 
 // COM for the reading side of the tests; the maker initialises on its own as well.
 class ShortcutMaker : public ::testing::Test {
@@ -206,19 +173,6 @@ TEST_F(ShortcutMaker, DesktopShortcutLandsInTheChosenDesktop) {
     }
 }
 
-std::set<std::wstring> LinkFiles(const std::wstring& folder) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*.lnk").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.insert(data.cFileName);
-    while (FindNextFileW(find, &data));
-    FindClose(find);
-    return names;
-}
-
 TEST_F(ShortcutMaker, GroupReplacesTheTwoPreviousViewerShortcutsOnly) {
     for (const wchar_t* old : {L"Lumapixel 4.65.lnk", L"Lumapixel 4.62.lnk", L"Lumapixel 4.60.lnk"})
         lp::test::WriteFileBytes(scratch / old, "old");
@@ -232,9 +186,9 @@ TEST_F(ShortcutMaker, GroupReplacesTheTwoPreviousViewerShortcutsOnly) {
         L"Verf\u00fcgbare Sprachen.lnk", L"Lumapixel Hilfe.lnk",
     };
     lp::ApplyShortcutOps(scratch.path(), plan.ops);
-    EXPECT_EQ(LinkFiles(scratch.path()), expected);
+    EXPECT_EQ(LinkFilesIn(scratch.path()), expected);
     lp::ApplyShortcutOps(scratch.path(), plan.ops);  // a second installation: the same set
-    EXPECT_EQ(LinkFiles(scratch.path()), expected);
+    EXPECT_EQ(LinkFilesIn(scratch.path()), expected);
 
     const auto help = ReadLink(scratch / L"Lumapixel Hilfe.lnk");
     ASSERT_TRUE(help);
