@@ -50,7 +50,10 @@ case_default_install() {
     expect_reg 'HKLM\Software\Classes\Lumapixel\shell\open\command' @ \
         "$(open_command "$pf\\Lumapixel\\")" || return
     [ ! -e "$(programs_dir)/Lumapixel" ] || { fail "start-menu group made without /group=1"; return 1; }
-    [ -z "$(ls "$(desktop_dir)")" ] || fail "desktop shortcuts made without /desktop=1: $(ls "$(desktop_dir)")"
+    [ -z "$(ls "$(desktop_dir)")" ] ||
+        { fail "desktop shortcuts made without /desktop=1: $(ls "$(desktop_dir)")"; return 1; }
+    # The folder browse verbs come only with the thumbnails shortcut.
+    expect_no_reg "$verb_key" && expect_no_reg "$drive_verb_key"
 }
 
 # An update over the default installation keeps a Unicode settings file byte for byte when the

@@ -1,12 +1,13 @@
 # Shell integration per Windows version: shortcuts, registration, associations, folder verbs
 # and Store-app keys, over three installations in one prefix (sourced by tests/e2e/run).
-# $E2E_VERSION names the prefix's Windows version (winxp64, vista, win7, win8, win10).
+# $E2E_VERSION names the prefix's Windows version (winxp64, vista, win7, win8, win81, win10).
 
 pf_folder() { echo "$(program_files)\\Lumapixel\\"; }
 is_xp() { [ "$E2E_VERSION" = winxp64 ]; }
 user_choice() { echo "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.$1\\UserChoice"; }
 explorer_ext() { echo "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.$1"; }
 verb_key='HKLM\Software\Classes\Directory\shell\Durchsuchen mit &Lumapixel'
+drive_verb_key='HKLM\Software\Classes\Drive\shell\Durchsuchen mit &Lumapixel'
 store_key='HKCU\Software\Classes\AppXvhc4p7vz4b485xfp46hhk3fq3grkdgjg'
 
 # The group's shortcuts: 8 on Windows 8 (no uninstaller), else 9, with their targets.
@@ -51,10 +52,14 @@ case_shell_first() {
         expect_reg 'HKCR\Applications\lumpix32.exe' FriendlyAppName 'Lumapixel 32-bit' || return
     expect_no_reg "$(user_choice bmp)" && expect_no_reg "$store_key" || return
     if is_xp; then
-        expect_no_reg "$verb_key" && expect_no_reg 'HKLM\Software\Lumapixel' &&
+        expect_no_reg "$verb_key" && expect_no_reg "$drive_verb_key" &&
+            expect_no_reg 'HKLM\Software\Lumapixel' &&
             expect_no_reg "$(explorer_ext jpg)" ProgID
     else
-        expect_reg "$verb_key\\command" @ "\"${f}lumpix32.exe\" \"%1\" /thumbs" &&
+        expect_reg "$verb_key" @ 'Durchsuchen mit &Lumapixel' &&
+            expect_reg "$verb_key\\command" @ "\"${f}lumpix32.exe\" \"%1\" /thumbs" &&
+            expect_reg "$drive_verb_key" @ 'Durchsuchen mit &Lumapixel' &&
+            expect_reg "$drive_verb_key\\command" @ "\"${f}lumpix32.exe\" \"%1\" /thumbs" &&
             expect_reg 'HKLM\Software\Classes\.jpg' @ Lumapixel.jpg &&
             expect_reg 'HKLM\Software\Lumapixel\Capabilities\FileAssociations' .dib Lumapixel.bmp &&
             [ "$(reg_values 'HKLM\Software\Lumapixel\Capabilities\FileAssociations')" = 87 ] ||
