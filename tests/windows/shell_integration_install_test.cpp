@@ -21,20 +21,16 @@
 namespace {
 
 using lp::test::FileExists;
+using lp::test::kBrowseVerb;
+using lp::test::kFileExtsKey;
+using lp::test::kStoreAppClasses;
 using lp::test::LinkFilesIn;
 using lp::test::LinkTarget;
 using lp::test::RegistryText;
 using lp::test::RegistryValueCount;
 
-const std::wstring kFileExts =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.";
 const std::wstring kUninstall =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumapixel";
-const std::wstring kVerb = L"Durchsuchen mit &Lumapixel";
-const wchar_t* const kStoreApps[] = {
-    L"AppXvhc4p7vz4b485xfp46hhk3fq3grkdgjg", L"AppXk0g4vb8gvt7b93tg50ybcy892pge6jmt",
-    L"AppX43hnxtbyyps62jhe9sqpdzxn1790zetc", L"AppX9rkaq77s0jzh1tyccadx9ghba15r6t3h",
-    L"AppX6eg8h5sxqq90pv53845wmnbewywdqq5h"};
 
 void RemoveFolderLinks(const std::wstring& folder) {
     for (const std::wstring& name : LinkFilesIn(folder))
@@ -83,7 +79,8 @@ TEST(IntegrateWithShell, ChosenRowWithGroupAndDesktopShortcutOnTheRunningWindows
         EXPECT_EQ(RegistryText(hklm, kUninstall, L"InstallLocation"), f);
         EXPECT_EQ(RegistryText(hklm, kUninstall, L"UninstallString"),
                   L"\"" + f + L"lp_uninstall.exe\"");
-        EXPECT_FALSE(RegistryText(hklm, L"SOFTWARE\\Classes\\Directory\\shell\\" + kVerb, nullptr));
+        EXPECT_FALSE(
+            RegistryText(hklm, L"SOFTWARE\\Classes\\Directory\\shell\\" + kBrowseVerb, nullptr));
         if (lp::ProbeWindowsVersionFlags().isVistaOrLater) {
             EXPECT_EQ(
                 RegistryValueCount(hklm, L"SOFTWARE\\Lumapixel\\Capabilities\\FileAssociations"),
@@ -92,9 +89,9 @@ TEST(IntegrateWithShell, ChosenRowWithGroupAndDesktopShortcutOnTheRunningWindows
             EXPECT_EQ(RegistryText(hklm, L"SOFTWARE\\Classes\\Lumapixel.gif\\shell\\open\\command",
                                    nullptr),
                       open);
-            EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, kFileExts + L"gif\\UserChoice", L"Progid"),
+            EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, kFileExtsKey + L"gif\\UserChoice", L"Progid"),
                       L"Lumapixel.gif");
-            for (const wchar_t* app : kStoreApps)
+            for (const wchar_t* app : kStoreAppClasses)
                 EXPECT_EQ(RegistryText(HKEY_CURRENT_USER,
                                        std::wstring(L"SOFTWARE\\Classes\\") + app, L"NoOpenWith")
                               .has_value(),

@@ -20,8 +20,6 @@ namespace {
 
 using lp::test::LinkTarget;
 
-constexpr wchar_t kVerb[] = L"Durchsuchen mit &Lumapixel";
-
 std::wstring DefaultValue(HKEY root, const std::wstring& key) {
     wchar_t text[1024] = {};
     LONG size = sizeof(text);
@@ -48,14 +46,12 @@ TEST(IntegrateWithShell, TrimmedInstallFolderReachesShortcutAndFolderVerb) {
     EXPECT_FALSE(lp::test::FileExists(desktop + L"Lumapixel.lnk"));
     if (lp::ProbeWindowsVersionFlags().isVistaOrLater) {
         const std::wstring command = L"\"" + viewer + L"\" \"%1\" /thumbs";
-        EXPECT_EQ(DefaultValue(HKEY_LOCAL_MACHINE,
-                               std::wstring(L"SOFTWARE\\Classes\\Directory\\shell\\") + kVerb +
-                                   L"\\command"),
+        EXPECT_EQ(DefaultValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\Directory\\shell\\" +
+                                                       lp::test::kBrowseVerb + L"\\command"),
                   command);
-        EXPECT_EQ(
-            DefaultValue(HKEY_LOCAL_MACHINE,
-                         std::wstring(L"SOFTWARE\\Classes\\Drive\\shell\\") + kVerb + L"\\command"),
-            command);
+        EXPECT_EQ(DefaultValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\Drive\\shell\\" +
+                                                       lp::test::kBrowseVerb + L"\\command"),
+                  command);
     }
     DeleteFileW((desktop + L"Lumapixel Thumbnails.lnk").c_str());
     CoUninitialize();

@@ -7,14 +7,6 @@
 namespace lp::test {
 namespace {
 
-const std::wstring kFileExts =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.";
-const std::wstring kVerb = L"Durchsuchen mit &Lumapixel";
-const wchar_t* const kStoreApps[] = {
-    L"AppXvhc4p7vz4b485xfp46hhk3fq3grkdgjg", L"AppXk0g4vb8gvt7b93tg50ybcy892pge6jmt",
-    L"AppX43hnxtbyyps62jhe9sqpdzxn1790zetc", L"AppX9rkaq77s0jzh1tyccadx9ghba15r6t3h",
-    L"AppX6eg8h5sxqq90pv53845wmnbewywdqq5h"};
-
 DWORD TextBytes(const std::wstring& text) {
     return static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
 }
@@ -67,18 +59,18 @@ void RegistryRestorer::KeepShellIntegration() {
           L"SOFTWARE\\Classes\\Applications\\lumpix32.exe",
           L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumapixel"})
         Keep(hklm, key);
-    Keep(hklm, L"SOFTWARE\\Classes\\Directory\\shell\\" + kVerb);
-    Keep(hklm, L"SOFTWARE\\Classes\\Drive\\shell\\" + kVerb);
+    Keep(hklm, L"SOFTWARE\\Classes\\Directory\\shell\\" + kBrowseVerb);
+    Keep(hklm, L"SOFTWARE\\Classes\\Drive\\shell\\" + kBrowseVerb);
     KeepValue(hklm, L"SOFTWARE\\RegisteredApplications", L"Lumapixel");
     for (const FileTypeGroup& row : FileTypeCatalogue()) {
         for (const FileTypeExtension& e : row.extensions) {
             Keep(hklm, std::wstring(L"SOFTWARE\\Classes\\.") + e.extension);
             Keep(hklm, std::wstring(L"SOFTWARE\\Classes\\Lumapixel.") + e.className);
-            Keep(HKEY_CURRENT_USER, kFileExts + e.extension);
-            Keep(HKEY_CURRENT_USER, kFileExts + e.extension + L"\\UserChoice");
+            Keep(HKEY_CURRENT_USER, kFileExtsKey + e.extension);
+            Keep(HKEY_CURRENT_USER, kFileExtsKey + e.extension + L"\\UserChoice");
         }
     }
-    for (const wchar_t* app : kStoreApps)
+    for (const wchar_t* app : kStoreAppClasses)
         Keep(HKEY_CURRENT_USER, std::wstring(L"SOFTWARE\\Classes\\") + app);
 }
 

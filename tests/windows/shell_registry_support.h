@@ -10,6 +10,15 @@
 
 namespace lp::test {
 
+// Registry names the shell-integration tests look at and restore.
+inline const std::wstring kFileExtsKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.";
+inline const std::wstring kBrowseVerb = L"Durchsuchen mit &Lumapixel";
+inline const wchar_t* const kStoreAppClasses[] = {
+    L"AppXvhc4p7vz4b485xfp46hhk3fq3grkdgjg", L"AppXk0g4vb8gvt7b93tg50ybcy892pge6jmt",
+    L"AppX43hnxtbyyps62jhe9sqpdzxn1790zetc", L"AppX9rkaq77s0jzh1tyccadx9ghba15r6t3h",
+    L"AppX6eg8h5sxqq90pv53845wmnbewywdqq5h"};
+
 // A text value, or nothing when the key or value is missing.
 std::optional<std::wstring> RegistryText(HKEY root, const std::wstring& key, const wchar_t* name);
 // The number of values of a key; 0 when it is missing.
